@@ -9,7 +9,7 @@ export DEBIAN_FRONTEND=noninteractive
 packages=(
   cmake ninja-build g++ googletest
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
-  wine wine64 xvfb xauth x11-apps imagemagick fonts-wqy-microhei
+  wine wine64 xvfb xauth x11-apps x11-utils file imagemagick fonts-wqy-microhei
   locales qemu-user-static zip
   clang-format clang-tidy
 )

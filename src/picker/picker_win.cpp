@@ -36,7 +36,7 @@ void Lookup(HMODULE module, const char* name, Fn& function) {
     if (module) function = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
-const ShellFunctions& Shell() {
+const ShellFunctions& ShellApi() {
     static ShellFunctions functions;
     static bool looked = false;
     if (!looked) {
@@ -53,7 +53,7 @@ const ShellFunctions& Shell() {
 
 struct FreeItemList {
     void operator()(LPITEMIDLIST list) const {
-        if (Shell().coTaskMemFree) Shell().coTaskMemFree(list);
+        if (ShellApi().coTaskMemFree) ShellApi().coTaskMemFree(list);
     }
 };
 using UniqueItemList = UniqueAny<LPITEMIDLIST, FreeItemList>;
@@ -62,7 +62,7 @@ class ShellPathConversion : public PathConversion {
 public:
     explicit ShellPathConversion(LPCITEMIDLIST list) : list_(list) {}
     bool Convert(char* buffer) override {
-        return Shell().getPathFromIdList && Shell().getPathFromIdList(list_, buffer) != FALSE;
+        return ShellApi().getPathFromIdList && ShellApi().getPathFromIdList(list_, buffer) != FALSE;
     }
 
 private:
@@ -76,7 +76,7 @@ static_assert(kBrowseFlags == 0x77, "the folder browser's flags");
 }  // namespace
 
 Text PickFolder(HWND owner, const Text& title) {
-    const ShellFunctions& shell = Shell();
+    const ShellFunctions& shell = ShellApi();
     if (!shell.browseForFolder) return Text();
 
     UniqueItemList root;

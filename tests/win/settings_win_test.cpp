@@ -1,0 +1,97 @@
+// The settings over the real profile functions and the real registry of the prefix.
+#include <gtest/gtest.h>
+
+#include "settings/settings_win.h"
+#include "text/texts.h"
+#include "win_test_util.h"
+
+namespace {
+
+class ProfileTest : public ::testing::Test {
+protected:
+    std::string folder = FreshFolder("profile");
+    ProfileFunctions profile;
+    Settings settings{profile, T(folder)};
+};
+
+}  // namespace
+
+TEST_F(ProfileTest, WritesGbkKeysInTheirFirstOrderAndReadsValuesBack) {
+    EXPECT_EQ(folder + "\\config.ini", Bytes(settings.SettingsFilePath()));
+    EXPECT_EQ("", Bytes(settings.ReadSetting(texts::kGameConfigKey)));  // no file yet
+    settings.WriteSetting(texts::kGameConfigKey, T("\\Game\\Config"));
+    settings.WriteSetting(texts::kBackupKey, Text());
+    std::string file = ReadWholeFile(folder + "\\config.ini");
+    std::string expected = std::string("[config]\r\n") + texts::kGameConfigKey + "=\\Game\\Config\r\n" +
+                           texts::kBackupKey + "=\r\n";
+    EXPECT_EQ(expected, file);  // GBK bytes, no byte-order mark, the empty value kept
+
+    struct Case {
+        std::string written, readBack;
+    } cases[] = {
+        {"D:\\\xD3\xCE\xCF\xB7\\\x81\x5C", "D:\\\xD3\xCE\xCF\xB7\\\x81\x5C"},
+        {"a=b;c", "a=b;c"},
+        {"", ""},
+        // The profile functions drop blanks at the ends and enclosing quotes: allowed.
+        {"  padded  ", "padded"},
+    };
+    for (const Case& c : cases) {
+        settings.WriteSetting(texts::kBackupKey, T(c.written));
+        EXPECT_EQ(c.readBack, Bytes(settings.ReadSetting(texts::kBackupKey))) << c.written;
+    }
+}
+
+TEST_F(ProfileTest, AValueLoadsAsAtMost10239Bytes) {
+    struct Case {
+        size_t stored, loaded;
+    } cases[] = {{10239, 10239}, {10240, 10239}, {20000, 10239}};
+    for (const Case& c : cases) {
+        WriteWholeFile(folder + "\\config.ini", "[config]\r\n" + std::string(texts::kBackupKey) + "=" +
+                                                    std::string(c.stored, 'v') + "\r\n");
+        EXPECT_EQ(std::string(c.loaded, 'v'), Bytes(settings.ReadSetting(texts::kBackupKey))) << c.stored;
+    }
+}
+
+namespace {
+
+class RegistryTest : public ::testing::Test {
+protected:
+    static constexpr char kKey[] = "Software\\Tencent\\LOL";
+    void SetUp() override { RegDeleteKeyA(HKEY_CURRENT_USER, kKey); }
+    void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, kKey); }
+    void Store(DWORD type, const std::string& data) {
+        HKEY key;
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
+        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, "InstallPath", 0, type,
+                                                reinterpret_cast<const BYTE*>(data.data()), static_cast<DWORD>(data.size())));
+        RegCloseKey(key);
+    }
+    std::string Read() {
+        RegistryFunctions registry;
+        return Bytes(ReadRegistryText(registry, CurrentUserKey(), T(texts::kInstallPathRegistryPath)));
+    }
+};
+
+}  // namespace
+
+TEST_F(RegistryTest, GivesStringsAsStoredAndExpandsExpandableOnes) {
+    EXPECT_EQ("", Read()) << "no key";
+    SetEnvironmentVariableA("VORNASK_GAMES", "D:\\Games");
+    DWORD dword = 7;
+    struct Case {
+        DWORD type;
+        std::string data, text;
+    } cases[] = {
+        {REG_SZ, std::string("D:\\Games\\Game1\0", 15), "D:\\Games\\Game1"},
+        {REG_SZ, std::string(" D:\\\xD3\xCE\xCF\xB7\\ \0", 11), " D:\\\xD3\xCE\xCF\xB7\\ "},
+        {REG_SZ, std::string("\0", 1), ""},
+        {REG_EXPAND_SZ, std::string("%VORNASK_GAMES%\\LoL\0", 20), "D:\\Games\\LoL"},
+        {REG_DWORD, std::string(reinterpret_cast<const char*>(&dword), 4), ""},
+        {REG_BINARY, "D:\\Games", ""},
+        {REG_MULTI_SZ, std::string("D:\\A\0D:\\B\0\0", 11), ""},
+    };
+    for (const Case& c : cases) {
+        Store(c.type, c.data);
+        EXPECT_EQ(c.text, Read()) << c.type << " " << c.data;
+    }
+}
