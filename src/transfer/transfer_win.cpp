@@ -88,5 +88,10 @@ Text FullPathResolver::FullPath(const Text& path) {
 }
 
 void MessageBoxDesktop::ShowMessage(const Text& text) {
+    // A task-modal box without owner leaves no window of ours active when it closes
+    // (our windows are still disabled at that moment), so the keyboard would go
+    // nowhere: give the activation back to the window the user clicked in.
+    HWND active = GetActiveWindow();
     MessageBoxA(nullptr, text.c_str(), texts::kMessageTitle, MB_OK | MB_TASKMODAL);
+    if (active && IsWindow(active)) SetForegroundWindow(active);
 }

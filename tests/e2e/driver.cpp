@@ -4,6 +4,12 @@
 
 #include <vector>
 
+double TimeoutScale() {
+    const char* scale = getenv("VORNASK_TIMEOUT_SCALE");
+    double value = scale ? atof(scale) : 1;
+    return value > 0 ? value : 1;
+}
+
 std::string ReadWholeFile(const std::string& path) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
                               nullptr);
@@ -27,10 +33,12 @@ std::string FreshFolder(const std::string& name) {
     static int serial = 0;
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    std::string path = std::string(temp) + "vornask-e2e-" + name + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-                       std::to_string(++serial);
-    CreateDirectoryA(path.c_str(), nullptr);
-    return path;
+    // Process ids repeat from one Wine session to the next: go on until the folder is new.
+    for (;;) {
+        std::string path = std::string(temp) + "vornask-e2e-" + name + "-" + std::to_string(GetCurrentProcessId()) +
+                           "-" + std::to_string(++serial);
+        if (CreateDirectoryA(path.c_str(), nullptr)) return path;
+    }
 }
 
 std::string WindowText(HWND window) {
@@ -190,7 +198,8 @@ void Vornask::PressDialogButton(HWND dialog, int id) const {
 }
 
 DWORD Vornask::WaitForExit(double seconds) {
-    if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(seconds * 1000)) != WAIT_OBJECT_0) return STILL_ACTIVE;
+    DWORD milliseconds = static_cast<DWORD>(seconds * TimeoutScale() * 1000);
+    if (WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0) return STILL_ACTIVE;
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process_.hProcess, &code);
     return code;

@@ -7,12 +7,15 @@
 
 #include "app/layout.h"
 
-// Waits until `condition` holds or `seconds` pass; true if it held.
+// VORNASK_TIMEOUT_SCALE stretches every wait: an emulated 32-bit run is far slower.
+double TimeoutScale();
+
+// Waits until `condition` holds or `seconds` (scaled) pass; true if it held.
 template <typename Condition>
 bool WaitFor(Condition condition, double seconds = 20) {
     DWORD start = GetTickCount();
     while (!condition()) {
-        if (GetTickCount() - start > static_cast<DWORD>(seconds * 1000)) return false;
+        if (GetTickCount() - start > static_cast<DWORD>(seconds * TimeoutScale() * 1000)) return false;
         Sleep(20);
     }
     return true;

@@ -11,12 +11,15 @@ inline Text T(const std::string& bytes) { return Text(bytes.data(), bytes.size()
 
 // A new empty folder under the temporary folder, named for the test.
 inline std::string FreshFolder(const std::string& name) {
+    static int serial = 0;
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    std::string path = std::string(temp) + "vornask-" + name + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-                       std::to_string(GetTickCount());
-    CreateDirectoryA(path.c_str(), nullptr);
-    return path;
+    // Process ids repeat from one Wine session to the next: go on until the folder is new.
+    for (;;) {
+        std::string path = std::string(temp) + "vornask-" + name + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+                           std::to_string(++serial);
+        if (CreateDirectoryA(path.c_str(), nullptr)) return path;
+    }
 }
 
 inline std::string ReadWholeFile(const std::string& path) {
