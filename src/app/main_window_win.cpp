@@ -61,6 +61,10 @@ bool MainWindow::Build(HINSTANCE instance, WindowEvents& events) {
                               origin.y, kWindowWidth, kWindowHeight, nullptr, nullptr, instance, this);
     if (!window_) return false;
 
+    // The class icons serve the title bar; set on the window they are what others ask for.
+    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowClass.hIcon));
+    SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(windowClass.hIconSm));
+
     HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     for (const ControlSpec& spec : kControls) {

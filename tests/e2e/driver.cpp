@@ -109,6 +109,12 @@ Vornask::~Vornask() {
 }
 
 bool Vornask::Start() {
+    if (process_.hProcess) {
+        CloseHandle(process_.hProcess);
+        CloseHandle(process_.hThread);
+        process_ = {};
+        window_ = nullptr;
+    }
     std::string exe = runDirectory_ + "\\Vornask.exe";
     std::vector<char> commandLine(exe.begin(), exe.end());
     commandLine.push_back('\0');
@@ -169,13 +175,21 @@ void Vornask::Click(ControlId id) {
     INPUT inputs[3] = {};
     for (INPUT& input : inputs) {
         input.type = INPUT_MOUSE;
-        input.mi.dx = x * 65536 / GetSystemMetrics(SM_CXSCREEN) + 1;
-        input.mi.dy = y * 65536 / GetSystemMetrics(SM_CYSCREEN) + 1;
+        input.mi.dx = (x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN);
+        input.mi.dy = (y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN);
     }
     inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
     inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    SendInput(3, inputs, sizeof(INPUT));
+    // The pointer must really stand on the button before it is pressed: Wine moves
+    // the X pointer behind the scenes, and a press sent at once may land where it was.
+    SendInput(1, &inputs[0], sizeof(INPUT));
+    WaitFor([&] {
+        POINT at;
+        GetCursorPos(&at);
+        return at.x == x && at.y == y;
+    }, 5);
+    SendInput(2, &inputs[1], sizeof(INPUT));
 }
 
 HWND Vornask::FindDialog(const char* className) const {

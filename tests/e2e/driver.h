@@ -35,7 +35,7 @@ public:
     Vornask(const Vornask&) = delete;
     Vornask& operator=(const Vornask&) = delete;
 
-    // Starts the program and waits for its main window to be shown.
+    // Starts the program (again, once it has ended) and waits for its main window to be shown.
     bool Start();
     const std::string& RunDirectory() const { return runDirectory_; }
     std::string ConfigIni() const { return ReadWholeFile(runDirectory_ + "\\config.ini"); }

@@ -46,3 +46,79 @@ TEST(MainWindowE2E, StartsCentredWithButton1FocusedAndEscClosesWithExitCode0) {
     app.Press(VK_ESCAPE);
     EXPECT_EQ(0u, app.WaitForExit());
 }
+
+namespace {
+
+// Input is handled in order: once a later Tab has moved the focus, every key
+// pressed before it has been handled too.
+void ExpectTabMovesFocus(Vornask& app, ControlId to, bool shift = false) {
+    app.Press(VK_TAB, shift);
+    EXPECT_TRUE(app.WaitForFocus(to)) << "expected the focus on " << to;
+}
+
+}  // namespace
+
+TEST(MainWindowE2E, KeyboardFollowsTheWindowsOwnRules) {
+    Vornask app;
+    ASSERT_TRUE(app.Start());
+    ASSERT_EQ(app.Control(kButton1), app.Focus());
+    for (ControlId next : {kButton2, kButton3, kButton4, kEditBox2, kEditBox3, kButton1}) ExpectTabMovesFocus(app, next);
+    for (ControlId previous : {kEditBox3, kEditBox2, kButton4}) ExpectTabMovesFocus(app, previous, true);
+    ExpectTabMovesFocus(app, kEditBox2);
+    ExpectTabMovesFocus(app, kEditBox3);
+    ExpectTabMovesFocus(app, kButton1);
+
+    // Enter on 按钮1 presses nothing and moves nothing; F1 shows no help; Shift+Esc does not close.
+    app.Press(VK_RETURN);
+    app.Press(VK_F1);
+    app.Press(VK_ESCAPE, true);
+    ExpectTabMovesFocus(app, kButton2);
+    EXPECT_EQ(nullptr, app.FindDialog(nullptr)) << "no message box, no help window";
+    EXPECT_TRUE(app.Running());
+    for (ControlId id : {kButton1, kButton2, kButton3, kButton4}) {
+        EXPECT_FALSE(GetWindowLongA(app.Control(id), GWL_STYLE) & BS_DEFPUSHBUTTON) << id << " became a default button";
+    }
+
+    // Esc from inside a field closes without a question.
+    ExpectTabMovesFocus(app, kButton1, true);
+    ExpectTabMovesFocus(app, kEditBox3, true);
+    app.Type("typed");
+    app.Press(VK_ESCAPE);
+    EXPECT_EQ(0u, app.WaitForExit());
+}
+
+TEST(MainWindowE2E, FixedFrameMinimisableNotResizableAndAltF4Closes) {
+    Vornask app;
+    ASSERT_TRUE(app.Start());
+    LONG style = GetWindowLongA(app.Window(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_FALSE(GetWindowLongA(app.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(nullptr, GetWindow(app.Window(), GW_OWNER));
+    EXPECT_EQ(nullptr, GetMenu(app.Window()));
+    app.Press(VK_F4, false, false, true);  // Alt+F4
+    EXPECT_EQ(0u, app.WaitForExit());
+}
+
+TEST(MainWindowE2E, FocusComesBackAfterSwitchingToAnotherWindow) {
+    Vornask app;
+    ASSERT_TRUE(app.Start());
+    ExpectTabMovesFocus(app, kEditBox3, true);
+
+    HWND other = CreateWindowExA(0, "STATIC", "other application", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(other);
+    EXPECT_TRUE(WaitFor([&] {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        return GetForegroundWindow() == other;
+    }));
+    SetForegroundWindow(app.Window());
+    EXPECT_TRUE(app.WaitForFocus(kEditBox3));
+    DestroyWindow(other);
+    app.Press(VK_ESCAPE);
+    EXPECT_EQ(0u, app.WaitForExit());
+}

@@ -105,6 +105,9 @@ TEST_F(MainWindowTest, StandsWhereTheLayoutPutsIt) {
     Point origin = CentredWindowOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     EXPECT_EQ(origin.x, outer.left);
     EXPECT_EQ(origin.y, outer.top);
+    // The program's icon (linked into this test too), large and small.
+    EXPECT_NE(0, SendMessageA(window.Handle(), WM_GETICON, ICON_BIG, 0));
+    EXPECT_NE(0, SendMessageA(window.Handle(), WM_GETICON, ICON_SMALL, 0));
     LONG style = GetWindowLongA(window.Handle(), GWL_STYLE);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);

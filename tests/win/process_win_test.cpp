@@ -13,3 +13,6 @@ TEST(ModuleFilePath, GrowsItsBufferUntilTheWholePathFits) {
     std::string directory = Bytes(RunDirectoryFromModulePath(ModuleFilePath()));
     EXPECT_EQ(std::string(reference, length).substr(0, directory.size() + 1), directory + "\\");
 }
+
+// Everything else here assumes what a Chinese Windows has: the ANSI code page 936.
+TEST(Environment, AnsiCodePageIsGbk) { EXPECT_EQ(936u, GetACP()); }
