@@ -1,24 +1,24 @@
 #!/usr/bin/env bash
 # Every test of the project, from a fresh Debian machine: installs what is missing,
-# builds the three builds, runs the host tests, the Windows-side and end-to-end
+# builds the three builds, checks format and lint, runs the host tests (with
+# AddressSanitizer and UBSan) and the PE checks, the Windows-side and end-to-end
 # tests under Wine on a private Xvfb, and the smoke run of the shipped i686 build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$PWD
 started=$(date +%s)
 
 bash scripts/setup.sh
 
-echo "== host build and unit tests"
-cmake --preset host >/dev/null
-cmake --build --preset host
-ctest --preset host 2>&1 | tee build/host-ctest.log | grep -E 'tests passed|tests failed|\*\*\*Failed|Failed  ' || true
+echo "== builds: host (with sanitizers), x64 twin with its tests, shipped i686"
+for preset in host win64 win32; do
+  cmake --preset $preset >/dev/null
+  cmake --build --preset $preset
+done
 
-echo "== Windows builds (x64 twin with its tests, shipped i686)"
-cmake --preset win64 >/dev/null
-cmake --build --preset win64
-cmake --preset win32 >/dev/null
-cmake --build --preset win32
+bash scripts/lint.sh
+
+echo "== host unit tests and the executables' PE checks"
+ctest --preset host 2>&1 | tee build/host-ctest.log | grep -vE '^\s*Start |^\s*[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' || true
 
 source scripts/wine-env.sh
 scratch=$(mktemp -d /tmp/vornask-test.XXXXXX)

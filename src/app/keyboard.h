@@ -4,11 +4,11 @@
 #include "app/layout.h"
 
 enum class KeyAction {
-    PassOn,        // the focused control gets the key
-    FocusNext,     // Tab
-    FocusPrevious, // Shift+Tab
-    Close,         // Esc alone
-    Swallow,       // F1: the window has no help
+    PassOn,         // the focused control gets the key
+    FocusNext,      // Tab
+    FocusPrevious,  // Shift+Tab
+    Close,          // Esc alone
+    Swallow,        // F1: the window has no help
 };
 
 struct KeyPress {

@@ -4,7 +4,8 @@
 #include <windows.h>
 
 Text ModuleFilePath(size_t initialSize) {
-    for (size_t size = initialSize; size <= 32768 * 2; size *= 2) {
+    constexpr size_t kLongestPath = 65536;  // Windows paths stop at 32767 characters
+    for (size_t size = initialSize; size <= kLongestPath; size *= 2) {
         char* buffer = static_cast<char*>(malloc(size));
         if (!buffer) return Text();
         DWORD length = GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(size));

@@ -69,8 +69,8 @@ private:
     LPCITEMIDLIST list_;
 };
 
-constexpr UINT kBrowseFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN | BIF_STATUSTEXT | BIF_EDITBOX |
-                              BIF_VALIDATE | BIF_NEWDIALOGSTYLE;
+constexpr UINT kBrowseFlags =
+    BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN | BIF_STATUSTEXT | BIF_EDITBOX | BIF_VALIDATE | BIF_NEWDIALOGSTYLE;
 static_assert(kBrowseFlags == 0x77, "the folder browser's flags");
 
 }  // namespace
@@ -85,13 +85,12 @@ Text PickFolder(HWND owner, const Text& title) {
     char displayName[kShellPathBufferSize];
     memset(displayName, ' ', kShellPathBufferSize - 1);
     displayName[kShellPathBufferSize - 1] = '\0';
-    Text titleCopy(title);
 
     BROWSEINFOA info = {};
     info.hwndOwner = owner;
     info.pidlRoot = root.get();
     info.pszDisplayName = displayName;
-    info.lpszTitle = titleCopy.c_str();
+    info.lpszTitle = title.c_str();
     info.ulFlags = kBrowseFlags;
     info.lpfn = nullptr;
     info.lParam = 0;

@@ -21,7 +21,8 @@ constexpr size_t kSettingBufferSize = 10240;  // so a value loads as at most 102
 
 class Settings {
 public:
-    Settings(ProfileApi& profile, Text runDirectory) : profile_(profile), runDirectory_(static_cast<Text&&>(runDirectory)) {}
+    Settings(ProfileApi& profile, Text runDirectory)
+        : profile_(profile), runDirectory_(static_cast<Text&&>(runDirectory)) {}
     Text SettingsFilePath() const;
     Text ReadSetting(const char* key);
     void WriteSetting(const char* key, const Text& value);

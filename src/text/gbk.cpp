@@ -9,9 +9,7 @@ bool IsBlankAt(const Text& text, size_t at, size_t charSize) {
 }
 }  // namespace
 
-size_t GbkCharSize(const char* bytes, size_t size, size_t at) {
-    return IsLeadByte(bytes[at]) && at + 1 < size ? 2 : 1;
-}
+size_t GbkCharSize(const char* bytes, size_t size, size_t at) { return IsLeadByte(bytes[at]) && at + 1 < size ? 2 : 1; }
 
 size_t FindLastChar(const Text& text, char c) {
     size_t found = kNotFound;
@@ -49,8 +47,10 @@ Text FoldAsciiCase(const Text& text) {
         size_t charSize = GbkCharSize(text.c_str(), text.size(), at);
         char c = text[at];
         if (charSize == 1 && c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (charSize == 1) folded.Append(&c, 1);
-        else folded.Append(text.c_str() + at, charSize);
+        if (charSize == 1)
+            folded.Append(&c, 1);
+        else
+            folded.Append(text.c_str() + at, charSize);
         at += charSize;
     }
     return folded;

@@ -7,7 +7,7 @@
 class Text {
 public:
     Text() = default;
-    Text(const char* zeroTerminated);            // null gives the empty Text
+    Text(const char* zeroTerminated);  // null gives the empty Text
     Text(const char* bytes, size_t size);
     Text(const Text& other);
     Text(Text&& other) noexcept;

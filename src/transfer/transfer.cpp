@@ -90,9 +90,9 @@ Text DescribeCopyFailure(const CopyOutcome& outcome) {
         const char* reason;
     };
     static const Known kKnown[] = {
-        {0x800A0035, texts::kReasonFileNotFound},  {0x800A004C, texts::kReasonPathNotFound},
+        {0x800A0035, texts::kReasonFileNotFound},     {0x800A004C, texts::kReasonPathNotFound},
         {0x800A0046, texts::kReasonPermissionDenied}, {0x800A003A, texts::kReasonFileExists},
-        {0x800A003D, texts::kReasonDiskFull},      {0x800A0034, texts::kReasonBadFileName},
+        {0x800A003D, texts::kReasonDiskFull},         {0x800A0034, texts::kReasonBadFileName},
     };
     for (const Known& known : kKnown) {
         if (known.code == outcome.code) return Text(known.reason);

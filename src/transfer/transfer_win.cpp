@@ -11,7 +11,7 @@
 
 namespace {
 
-CopyOutcome Failure(CopyOutcome::Kind kind, HRESULT code, Text description = Text()) {
+CopyOutcome Failure(CopyOutcome::Kind kind, HRESULT code, const Text& description = Text()) {
     CopyOutcome outcome;
     outcome.kind = kind;
     outcome.code = static_cast<uint32_t>(code);
@@ -70,7 +70,8 @@ CopyOutcome FileSystemObjectCopier::CopyFolderTree(const Text& source, const Tex
     UniqueBstr helpFile(exception.bstrHelpFile);
     if (SUCCEEDED(hr)) return CopyOutcome();
     if (hr == DISP_E_EXCEPTION) {
-        HRESULT reported = exception.scode ? exception.scode : MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, exception.wCode);
+        HRESULT reported =
+            exception.scode ? exception.scode : MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, exception.wCode);
         if (reported) hr = reported;
     }
     return Failure(CopyOutcome::Failed, hr, FromWide(description.get()));

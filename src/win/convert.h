@@ -5,7 +5,7 @@
 #include "text/text.h"
 #include "win/unique.h"
 
-UniqueBstr ToBstr(const Text& text);   // never null, also for the empty Text
-Text FromWide(const wchar_t* wide);    // null gives the empty Text
+UniqueBstr ToBstr(const Text& text);  // never null, also for the empty Text
+Text FromWide(const wchar_t* wide);   // null gives the empty Text
 // The system's words for an error code, without the closing line break; may be empty.
 Text SystemMessage(DWORD code);

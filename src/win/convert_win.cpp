@@ -23,8 +23,9 @@ Text FromWide(const wchar_t* wide) {
 
 Text SystemMessage(DWORD code) {
     char* message = nullptr;
-    DWORD size = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER,
-                                nullptr, code, 0, reinterpret_cast<char*>(&message), 0, nullptr);
+    DWORD size =
+        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER,
+                       nullptr, code, 0, reinterpret_cast<char*>(&message), 0, nullptr);
     UniqueLocal owner(message);
     while (size > 0 && (message[size - 1] == '\r' || message[size - 1] == '\n' || message[size - 1] == ' ')) --size;
     return Text(message, size);

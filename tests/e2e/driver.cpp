@@ -11,8 +11,8 @@ double TimeoutScale() {
 }
 
 std::string ReadWholeFile(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return "<missing>";
     std::string bytes;
     char buffer[4096];
@@ -61,7 +61,8 @@ std::string ExePath() {
     std::string exe = path ? path : "Vornask.exe";
     if (!exe.empty() && exe[0] == '/') {
         exe = "Z:" + exe;
-        for (char& c : exe) if (c == '/') c = '\\';
+        for (char& c : exe)
+            if (c == '/') c = '\\';
     }
     return exe;
 }
@@ -123,7 +124,8 @@ bool Vornask::Start() {
     // Started from another folder: the program must make its own folder current.
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, temp, &startup, &process_)) {
+    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, temp, &startup,
+                        &process_)) {
         return false;
     }
     WaitFor([&] {
@@ -184,11 +186,13 @@ void Vornask::Click(ControlId id) {
     // The pointer must really stand on the button before it is pressed: Wine moves
     // the X pointer behind the scenes, and a press sent at once may land where it was.
     SendInput(1, &inputs[0], sizeof(INPUT));
-    WaitFor([&] {
-        POINT at;
-        GetCursorPos(&at);
-        return at.x == x && at.y == y;
-    }, 5);
+    WaitFor(
+        [&] {
+            POINT at;
+            GetCursorPos(&at);
+            return at.x == x && at.y == y;
+        },
+        5);
     SendInput(2, &inputs[1], sizeof(INPUT));
 }
 

@@ -17,7 +17,8 @@ protected:
     void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, kKey); }
     void SetInstallPath(DWORD type, const std::string& text) {
         HKEY key;
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
+        ASSERT_EQ(ERROR_SUCCESS,
+                  RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
         RegSetValueExA(key, "InstallPath", 0, type, reinterpret_cast<const BYTE*>(text.c_str()),
                        static_cast<DWORD>(text.size() + 1));
         RegCloseKey(key);
@@ -39,7 +40,8 @@ TEST_F(SettingsE2E, FirstStartInAnEmptyFolderStoresBothKeysAndTheNextStartLoadsT
 
     const std::string gbkFolder = "D:\\\xD3\xCE\xCF\xB7\\\x81\x5C \xB1\xB8\xB7\xDD";  // D:\游戏\乗 备份
     app.SetText(kEditBox3, gbkFolder);
-    EXPECT_TRUE(WaitFor([&] { return app.ConfigIni() == kSection + kKey2 + "\\Game\\Config\r\n" + kKey3 + gbkFolder + "\r\n"; }));
+    EXPECT_TRUE(WaitFor(
+        [&] { return app.ConfigIni() == kSection + kKey2 + "\\Game\\Config\r\n" + kKey3 + gbkFolder + "\r\n"; }));
     CloseWithEsc(app);
 
     SetInstallPath(REG_SZ, "X:\\Elsewhere");  // a stored value stops the registry from being read
@@ -56,7 +58,8 @@ TEST_F(SettingsE2E, TypingStoresEveryChangeWhileTheProgramRuns) {
     ASSERT_TRUE(app.WaitForFocus(kEditBox3));
     for (const char* typed : {"e", "e:", "e:\\", "e:\\s"}) {
         app.Type(std::string(1, typed[strlen(typed) - 1]));
-        EXPECT_TRUE(WaitFor([&] { return app.ConfigIni().find(kKey3 + typed + "\r\n") != std::string::npos; })) << typed;
+        EXPECT_TRUE(WaitFor([&] { return app.ConfigIni().find(kKey3 + typed + "\r\n") != std::string::npos; }))
+            << typed;
     }
     app.Press(VK_BACK);
     EXPECT_TRUE(WaitFor([&] { return app.ConfigIni().find(kKey3 + "e:\\\r\n") != std::string::npos; }));
@@ -73,8 +76,10 @@ TEST_F(SettingsE2E, TheRegistryGivesTheDefaultOnlyWhileNoFolderIsStored) {
     } cases[] = {
         {REG_SZ, "D:\\Games\\Game1\\", nullptr, "D:\\Games\\Game1\\\\Game\\Config"},
         {REG_EXPAND_SZ, "%SystemDrive%\\LOL", nullptr, "C:\\LOL\\Game\\Config"},
-        {REG_SZ, "D:\\Games\\Game1", "[config]\r\n\xD3\xCE\xCF\xB7\xC5\xE4\xD6\xC3=\r\n", "D:\\Games\\Game1\\Game\\Config"},
-        {REG_SZ, "D:\\Games\\Game1", "[config]\r\n\xD3\xCE\xCF\xB7\xC5\xE4\xD6\xC3= \r\n", "D:\\Games\\Game1\\Game\\Config"},
+        {REG_SZ, "D:\\Games\\Game1", "[config]\r\n\xD3\xCE\xCF\xB7\xC5\xE4\xD6\xC3=\r\n",
+         "D:\\Games\\Game1\\Game\\Config"},
+        {REG_SZ, "D:\\Games\\Game1", "[config]\r\n\xD3\xCE\xCF\xB7\xC5\xE4\xD6\xC3= \r\n",
+         "D:\\Games\\Game1\\Game\\Config"},
         {REG_SZ, "D:\\Games\\Game1", "[config]\r\n\xD3\xCE\xCF\xB7\xC5\xE4\xD6\xC3=E:\\Mine\r\n", "E:\\Mine"},
     };
     for (const Case& c : cases) {
@@ -85,4 +90,25 @@ TEST_F(SettingsE2E, TheRegistryGivesTheDefaultOnlyWhileNoFolderIsStored) {
         EXPECT_NE(std::string::npos, app.ConfigIni().find(kKey2 + c.shown + "\r\n")) << c.installPath;
         CloseWithEsc(app);
     }
+}
+
+TEST_F(SettingsE2E, AConfigIniThatCannotBeWrittenLoadsAndShowsNoMessage) {
+    std::string stored = "[config]\r\n" + kKey2 + "D:\\Game\r\n" + kKey3 + "E:\\Saves\r\n";
+    Vornask app(stored.c_str());
+    // Another program holds the file and denies writing (a read-only folder does not
+    // hold for root under Wine).
+    std::string path = app.RunDirectory() + "\\config.ini";
+    HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    ASSERT_TRUE(app.Start());
+    EXPECT_EQ("D:\\Game", app.Text(kEditBox2));
+    EXPECT_EQ("E:\\Saves", app.Text(kEditBox3));
+    app.Press(VK_TAB, true);
+    ASSERT_TRUE(app.WaitForFocus(kEditBox3));
+    app.Type("x");
+    EXPECT_TRUE(WaitFor([&] { return app.Text(kEditBox3) == "E:\\Savesx" || app.Text(kEditBox3) == "x"; }));
+    EXPECT_EQ(nullptr, app.FindDialog(nullptr)) << "no message about the file";
+    CloseHandle(lock);
+    EXPECT_EQ(stored, app.ConfigIni());
+    CloseWithEsc(app);
 }

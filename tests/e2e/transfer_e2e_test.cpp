@@ -91,7 +91,8 @@ TEST_F(TransferE2E, BadInputGetsAClearMessageAndChangesNothing) {
     for (const Case& c : cases) {
         app.SetText(kEditBox2, c.gameConfig);
         app.SetText(kEditBox3, c.backup);
-        EXPECT_EQ(std::string(c.failed) + "\n" + c.reason, ClickAndReadMessage(kButton1)) << c.gameConfig << " -> " << c.backup;
+        EXPECT_EQ(std::string(c.failed) + "\n" + c.reason, ClickAndReadMessage(kButton1))
+            << c.gameConfig << " -> " << c.backup;
         EXPECT_EQ(c.gameConfig, app.Text(kEditBox2));
         EXPECT_EQ(c.backup, app.Text(kEditBox3));
     }
@@ -102,7 +103,8 @@ TEST_F(TransferE2E, BadInputGetsAClearMessageAndChangesNothing) {
     app.SetText(kEditBox2, config);
     app.SetText(kEditBox3, Folder("nothing here"));
     std::string message = ClickAndReadMessage(kButton2);
-    EXPECT_EQ(std::string(texts::kRestoreFailed) + "\n", message.substr(0, std::string(texts::kRestoreFailed).size() + 1));
+    EXPECT_EQ(std::string(texts::kRestoreFailed) + "\n",
+              message.substr(0, std::string(texts::kRestoreFailed).size() + 1));
     EXPECT_EQ("volume=3", ReadWholeFile(config + "\\game.cfg"));
 }
 

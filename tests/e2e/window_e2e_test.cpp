@@ -22,10 +22,14 @@ TEST(MainWindowE2E, StartsCentredWithButton1FocusedAndEscClosesWithExitCode0) {
         const char* text;
         int left, top;
     } controls[] = {
-        {kGroupBox1, "Button", texts::kGroupCaption, 8, 8},     {kLabel3, "Static", texts::kGameConfigLabel, 24, 40},
-        {kEditBox2, "Edit", nullptr, 88, 40},                   {kButton3, "Button", texts::kBrowseCaption, 280, 40},
-        {kLabel4, "Static", texts::kBackupLabel, 24, 80},       {kEditBox3, "Edit", "", 88, 80},
-        {kButton4, "Button", texts::kBrowseCaption, 280, 80},   {kButton1, "Button", texts::kBackupCaption, 80, 128},
+        {kGroupBox1, "Button", texts::kGroupCaption, 8, 8},
+        {kLabel3, "Static", texts::kGameConfigLabel, 24, 40},
+        {kEditBox2, "Edit", nullptr, 88, 40},
+        {kButton3, "Button", texts::kBrowseCaption, 280, 40},
+        {kLabel4, "Static", texts::kBackupLabel, 24, 80},
+        {kEditBox3, "Edit", "", 88, 80},
+        {kButton4, "Button", texts::kBrowseCaption, 280, 80},
+        {kButton1, "Button", texts::kBackupCaption, 80, 128},
         {kButton2, "Button", texts::kRestoreCaption, 176, 128},
     };
     for (const Expected& c : controls) {
@@ -62,7 +66,8 @@ TEST(MainWindowE2E, KeyboardFollowsTheWindowsOwnRules) {
     Vornask app;
     ASSERT_TRUE(app.Start());
     ASSERT_EQ(app.Control(kButton1), app.Focus());
-    for (ControlId next : {kButton2, kButton3, kButton4, kEditBox2, kEditBox3, kButton1}) ExpectTabMovesFocus(app, next);
+    for (ControlId next : {kButton2, kButton3, kButton4, kEditBox2, kEditBox3, kButton1})
+        ExpectTabMovesFocus(app, next);
     for (ControlId previous : {kEditBox3, kEditBox2, kButton4}) ExpectTabMovesFocus(app, previous, true);
     ExpectTabMovesFocus(app, kEditBox2);
     ExpectTabMovesFocus(app, kEditBox3);

@@ -21,7 +21,8 @@ TEST(Handlers, WireEachEventToItsHandling) {
 
     handlers.Created();
     EXPECT_EQ("D:\\G\\Game\\Config", fields.Text2());
-    EXPECT_EQ("D:\\G\\Game\\Config", profile.files["C:\\run\\config.ini"][std::string("config/") + texts::kGameConfigKey]);
+    EXPECT_EQ("D:\\G\\Game\\Config",
+              profile.files["C:\\run\\config.ini"][std::string("config/") + texts::kGameConfigKey]);
 
     fields.Text3() = "E:\\Saves";
     struct Case {
@@ -42,8 +43,9 @@ TEST(Handlers, WireEachEventToItsHandling) {
     journal.clear();
     picker.result = "F:\\New";
     handlers.Clicked(kButton4);
-    EXPECT_EQ((Journal{"pick title=E:\\Saves", "field 3=F:\\New", std::string("store ") + texts::kBackupKey + "=F:\\New"}),
-              journal);
+    EXPECT_EQ(
+        (Journal{"pick title=E:\\Saves", "field 3=F:\\New", std::string("store ") + texts::kBackupKey + "=F:\\New"}),
+        journal);
     journal.clear();
     handlers.Clicked(kGroupBox1);
     EXPECT_TRUE(journal.empty());

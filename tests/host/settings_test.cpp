@@ -13,13 +13,13 @@ class SettingsTest : public ::testing::Test {
 protected:
     SettingsTest() {
         fields.onChange = [this](Field field) {
-            if (field == Field::GameConfig) StoreGameConfigFolder(fields, settings);
-            else StoreBackupFolder(fields, settings);
+            if (field == Field::GameConfig)
+                StoreGameConfigFolder(fields, settings);
+            else
+                StoreBackupFolder(fields, settings);
         };
     }
-    void Store(const std::string& key, const std::string& value) {
-        profile.files[kFile]["config/" + key] = value;
-    }
+    void Store(const std::string& key, const std::string& value) { profile.files[kFile]["config/" + key] = value; }
     std::string Stored(const std::string& key) { return profile.files[kFile]["config/" + key]; }
     void Load() {
         SettingsPorts ports{fields, settings, registry, registry.expectedRoot};
@@ -102,8 +102,8 @@ TEST_F(SettingsTest, EveryChangeIsStoredAtOnceEvenWhenUnchanged) {
     journal.clear();
     for (const char* typed : {"a", "ab", "abc", "abc", ""}) fields.Write(Field::Backup, T(typed));
     EXPECT_EQ((Journal{"field 3=a", "store " + kKey3 + "=a", "field 3=ab", "store " + kKey3 + "=ab", "field 3=abc",
-                       "store " + kKey3 + "=abc", "field 3=abc", "store " + kKey3 + "=abc", "field 3=",
-                       "store " + kKey3 + "="}),
+                       "store " + kKey3 + "=abc", "field 3=abc", "store " + kKey3 + "=abc",
+                       "field 3=", "store " + kKey3 + "="}),
               journal);
     EXPECT_EQ("", Stored(kKey3));
     EXPECT_EQ(1u, profile.files[kFile].count("config/" + kKey3));
@@ -157,14 +157,18 @@ TEST(ReadRegistryText, EveryFailureGivesTheEmptyText) {
         {"no value", [](FakeRegistry& r) { r.values.clear(); }},
         {"data read fails", [](FakeRegistry& r) { r.failDataRead = true; }},
         {"expansion fails",
-         [](FakeRegistry& r) { r.values["InstallPath"] = {RegistryApi::kExpandString, std::string("%X%\0", 4)}; r.failExpand = true; }},
+         [](FakeRegistry& r) {
+             r.values["InstallPath"] = {RegistryApi::kExpandString, std::string("%X%\0", 4)};
+             r.failExpand = true;
+         }},
     };
     for (const Case& c : cases) {
         Journal journal;
         FakeRegistry registry(journal);
         registry.values["InstallPath"] = {RegistryApi::kString, "D:\\Games"};
         c.arrange(registry);
-        EXPECT_EQ("", Bytes(ReadRegistryText(registry, registry.expectedRoot, T("Software\\Tencent\\LOL\\InstallPath"))))
+        EXPECT_EQ("",
+                  Bytes(ReadRegistryText(registry, registry.expectedRoot, T("Software\\Tencent\\LOL\\InstallPath"))))
             << c.name;
         EXPECT_EQ(0, registry.openCount) << c.name;
     }

@@ -87,7 +87,11 @@ TEST(GbkScan, TrimsSpacesAndFullWidthSpacesAtBothEndsOnly) {
 
 TEST(GbkScan, FoldsAsciiLettersButNotTrailBytes) {
     // 81 41 is one character whose trail byte happens to be 'A'.
-    EXPECT_EQ("c:\\games\x81\x41" "b", Bytes(FoldAsciiCase(T("C:\\Games\x81\x41" "B"))));
+    EXPECT_EQ(
+        "c:\\games\x81\x41"
+        "b",
+        Bytes(FoldAsciiCase(T("C:\\Games\x81\x41"
+                              "B"))));
 }
 
 TEST(RunDirectory, IsTheExecutablesFolderWithoutTrailingBackslash) {
@@ -100,5 +104,6 @@ TEST(RunDirectory, IsTheExecutablesFolderWithoutTrailingBackslash) {
         {"D:\\" + kTrailBackslash + "\\Vornask.exe", "D:\\" + kTrailBackslash},
         {"D:\\dir\\" + kTrailBackslash + "x.exe", "D:\\dir"},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.runDirectory, Bytes(RunDirectoryFromModulePath(T(c.modulePath)))) << c.modulePath;
+    for (const Case& c : cases)
+        EXPECT_EQ(c.runDirectory, Bytes(RunDirectoryFromModulePath(T(c.modulePath)))) << c.modulePath;
 }

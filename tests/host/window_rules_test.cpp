@@ -27,8 +27,8 @@ TEST(Layout, InnerControlsStandAtTheGroupBoxOffset) {
         ControlId id;
         int left, top, width, height;
     } cases[] = {
-        {kGroupBox1, 8, 8, 344, 176}, {kLabel3, 24, 40, 56, 24},  {kEditBox2, 88, 40, 184, 24},
-        {kButton3, 280, 40, 56, 24},  {kLabel4, 24, 80, 56, 24},  {kEditBox3, 88, 80, 184, 24},
+        {kGroupBox1, 8, 8, 344, 176}, {kLabel3, 24, 40, 56, 24},   {kEditBox2, 88, 40, 184, 24},
+        {kButton3, 280, 40, 56, 24},  {kLabel4, 24, 80, 56, 24},   {kEditBox3, 88, 80, 184, 24},
         {kButton4, 280, 80, 56, 24},  {kButton1, 80, 128, 56, 24}, {kButton2, 176, 128, 56, 24},
     };
     std::set<int> seen;
@@ -49,16 +49,11 @@ TEST(Keyboard, ClassifiesTheWindowsOwnKeys) {
         KeyPress key;
         KeyAction action;
     } cases[] = {
-        {{kTab, false, false, false}, KeyAction::FocusNext},
-        {{kTab, true, false, false}, KeyAction::FocusPrevious},
-        {{kTab, false, true, false}, KeyAction::PassOn},
-        {{kTab, false, false, true}, KeyAction::PassOn},
-        {{kEnter, false, false, false}, KeyAction::PassOn},
-        {{kEsc, false, false, false}, KeyAction::Close},
-        {{kEsc, true, false, false}, KeyAction::PassOn},
-        {{kEsc, false, true, false}, KeyAction::PassOn},
-        {{kEsc, false, false, true}, KeyAction::PassOn},
-        {{kF1, false, false, false}, KeyAction::Swallow},
+        {{kTab, false, false, false}, KeyAction::FocusNext}, {{kTab, true, false, false}, KeyAction::FocusPrevious},
+        {{kTab, false, true, false}, KeyAction::PassOn},     {{kTab, false, false, true}, KeyAction::PassOn},
+        {{kEnter, false, false, false}, KeyAction::PassOn},  {{kEsc, false, false, false}, KeyAction::Close},
+        {{kEsc, true, false, false}, KeyAction::PassOn},     {{kEsc, false, true, false}, KeyAction::PassOn},
+        {{kEsc, false, false, true}, KeyAction::PassOn},     {{kF1, false, false, false}, KeyAction::Swallow},
         {{kA, false, false, false}, KeyAction::PassOn},
     };
     for (const Case& c : cases) {

@@ -47,7 +47,8 @@ TEST(MainWindowBuild, DeliversNoEventWhileBuiltThenTheCreatedEventWithButton1Foc
     ASSERT_TRUE(window.Build(GetModuleHandleA(nullptr), events));
     EXPECT_FALSE(IsWindowVisible(window.Handle()));
     for (ControlId id : {kEditBox2, kEditBox3, kButton1, kButton2, kButton3, kButton4, kLabel3, kLabel4, kGroupBox1}) {
-        EXPECT_TRUE(IsWindowVisible(window.Control(id)) || GetWindowLongA(window.Control(id), GWL_STYLE) & WS_VISIBLE) << id;
+        EXPECT_TRUE(IsWindowVisible(window.Control(id)) || GetWindowLongA(window.Control(id), GWL_STYLE) & WS_VISIBLE)
+            << id;
     }
     // Setting the fields before the created event reaches nobody.
     window.Write(Field::GameConfig, Text("early"));

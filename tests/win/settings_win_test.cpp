@@ -22,8 +22,8 @@ TEST_F(ProfileTest, WritesGbkKeysInTheirFirstOrderAndReadsValuesBack) {
     settings.WriteSetting(texts::kGameConfigKey, T("\\Game\\Config"));
     settings.WriteSetting(texts::kBackupKey, Text());
     std::string file = ReadWholeFile(folder + "\\config.ini");
-    std::string expected = std::string("[config]\r\n") + texts::kGameConfigKey + "=\\Game\\Config\r\n" +
-                           texts::kBackupKey + "=\r\n";
+    std::string expected =
+        std::string("[config]\r\n") + texts::kGameConfigKey + "=\\Game\\Config\r\n" + texts::kBackupKey + "=\r\n";
     EXPECT_EQ(expected, file);  // GBK bytes, no byte-order mark, the empty value kept
 
     struct Case {
@@ -46,8 +46,8 @@ TEST_F(ProfileTest, AValueLoadsAsAtMost10239Bytes) {
         size_t stored, loaded;
     } cases[] = {{10239, 10239}, {10240, 10239}, {20000, 10239}};
     for (const Case& c : cases) {
-        WriteWholeFile(folder + "\\config.ini", "[config]\r\n" + std::string(texts::kBackupKey) + "=" +
-                                                    std::string(c.stored, 'v') + "\r\n");
+        WriteWholeFile(folder + "\\config.ini",
+                       "[config]\r\n" + std::string(texts::kBackupKey) + "=" + std::string(c.stored, 'v') + "\r\n");
         EXPECT_EQ(std::string(c.loaded, 'v'), Bytes(settings.ReadSetting(texts::kBackupKey))) << c.stored;
     }
 }
@@ -61,9 +61,10 @@ protected:
     void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, kKey); }
     void Store(DWORD type, const std::string& data) {
         HKEY key;
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
-        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, "InstallPath", 0, type,
-                                                reinterpret_cast<const BYTE*>(data.data()), static_cast<DWORD>(data.size())));
+        ASSERT_EQ(ERROR_SUCCESS,
+                  RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
+        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, "InstallPath", 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                                                static_cast<DWORD>(data.size())));
         RegCloseKey(key);
     }
     std::string Read() {
@@ -94,4 +95,19 @@ TEST_F(RegistryTest, GivesStringsAsStoredAndExpandsExpandableOnes) {
         Store(c.type, c.data);
         EXPECT_EQ(c.text, Read()) << c.type << " " << c.data;
     }
+}
+
+// A config.ini that cannot be written (as root under Wine, read-only attributes do not
+// hold, so another handle that denies writing stands in for a read-only folder).
+TEST_F(ProfileTest, AFileThatCannotBeWrittenStillLoadsAndWritesFailQuietly) {
+    std::string path = folder + "\\config.ini";
+    std::string stored = "[config]\r\n" + std::string(texts::kBackupKey) + "=E:\\Saves\r\n";
+    WriteWholeFile(path, stored);
+    HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    EXPECT_EQ("E:\\Saves", Bytes(settings.ReadSetting(texts::kBackupKey)));
+    settings.WriteSetting(texts::kBackupKey, T("F:\\Other"));
+    settings.WriteSetting(texts::kGameConfigKey, T("D:\\Game"));
+    CloseHandle(lock);
+    EXPECT_EQ(stored, ReadWholeFile(path));
 }
