@@ -27,6 +27,10 @@ protected:
         EXPECT_FALSE(IsWindowEnabled(app.Window())) << "the main window takes no input meanwhile";
         EXPECT_EQ(nullptr, GetWindow(box, GW_OWNER));
         EXPECT_EQ(nullptr, GetDlgItem(box, IDCANCEL)) << "one OK button only";
+        for (int iconId : {0x14, 0x440}) {  // the icon's place in Windows' and in Wine's message box
+            HWND icon = GetDlgItem(box, iconId);
+            EXPECT_TRUE(!icon || !IsWindowVisible(icon) || !SendMessageA(icon, STM_GETICON, 0, 0)) << "no icon";
+        }
         std::string text = app.MessageBoxText(box);
         app.PressDialogButton(box, IDOK);
         EXPECT_TRUE(WaitFor([&] { return !IsWindow(box) && IsWindowEnabled(app.Window()); }));
