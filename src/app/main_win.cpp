@@ -8,6 +8,7 @@
 #include "picker/picker_win.h"
 #include "settings/settings_win.h"
 #include "transfer/transfer_win.h"
+#include "win/convert.h"
 #include "win/unique.h"
 
 namespace {
@@ -27,7 +28,8 @@ private:
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     OleScope ole;
-    Text runDirectory = RunDirectoryFromModulePath(ModuleFilePath());
+    // The path is in the system's ANSI code page, whatever the language of our texts.
+    Text runDirectory = RunDirectoryFromModulePath(ModuleFilePath(), IsAnsiLeadByte);
     // "C:" alone would name the drive's current directory, not its root.
     SetCurrentDirectoryA(runDirectory.size() == 2 ? (runDirectory + Text("\\")).c_str() : runDirectory.c_str());
 

@@ -1,9 +1,7 @@
 #include "app/run_directory.h"
 
-#include "text/gbk.h"
-
-Text RunDirectoryFromModulePath(const Text& modulePath) {
-    size_t lastBackslash = FindLastChar(modulePath, '\\');
+Text RunDirectoryFromModulePath(const Text& modulePath, LeadByteTest isLead) {
+    size_t lastBackslash = FindLastChar(modulePath, '\\', isLead);
     if (lastBackslash == kNotFound) return Text();
     return modulePath.Left(lastBackslash);
 }

@@ -5,23 +5,23 @@
 
 namespace {
 
-Text NormalisePath(const Text& path) {
-    Text folded = FoldAsciiCase(path);
+Text NormalisePath(const Text& path, LeadByteTest isLead) {
+    Text folded = FoldAsciiCase(path, isLead);
     Text normal;
     for (size_t at = 0; at < folded.size();) {
-        size_t charSize = GbkCharSize(folded.c_str(), folded.size(), at);
+        size_t charSize = CharSizeAt(folded, at, isLead);
         normal.Append(charSize == 1 && folded[at] == '/' ? "\\" : folded.c_str() + at, charSize);
         at += charSize;
     }
     // Only a backslash that is a character of its own counts, never a GBK trail byte.
     size_t size = normal.size();
-    while (size > 0 && FindLastChar(normal.Left(size), '\\') == size - 1) --size;
+    while (size > 0 && FindLastChar(normal.Left(size), '\\', isLead) == size - 1) --size;
     return normal.Left(size);
 }
 
-bool IsCharBoundary(const Text& text, size_t position) {
+bool IsCharBoundary(const Text& text, size_t position, LeadByteTest isLead) {
     size_t at = 0;
-    while (at < position) at += GbkCharSize(text.c_str(), text.size(), at);
+    while (at < position) at += CharSizeAt(text, at, isLead);
     return at == position;
 }
 
@@ -38,7 +38,7 @@ Text RefuseReason(TransferPorts& ports, const Text& source, const Text& destinat
     Text sourceFull = ports.paths.FullPath(source);
     Text destinationFull = ports.paths.FullPath(destination);
     if (sourceFull.empty() || destinationFull.empty()) return Text();  // the copy itself will say what is wrong
-    switch (RelatePaths(sourceFull, destinationFull)) {
+    switch (RelatePaths(sourceFull, destinationFull, ports.paths.LeadBytes())) {
     case PathRelation::Same:
         return Text(texts::kReasonSameFolder);
     case PathRelation::DestinationInside:
@@ -66,12 +66,12 @@ void CopyAndReport(TransferPorts& ports, Field from, Field to, const char* succe
 
 }  // namespace
 
-PathRelation RelatePaths(const Text& sourceFull, const Text& destinationFull) {
-    Text source = NormalisePath(sourceFull);
-    Text destination = NormalisePath(destinationFull);
+PathRelation RelatePaths(const Text& sourceFull, const Text& destinationFull, LeadByteTest isLead) {
+    Text source = NormalisePath(sourceFull, isLead);
+    Text destination = NormalisePath(destinationFull, isLead);
     if (source == destination) return PathRelation::Same;
     if (destination.size() > source.size() && destination.Left(source.size()) == source &&
-        IsCharBoundary(destination, source.size()) && destination[source.size()] == '\\') {
+        IsCharBoundary(destination, source.size(), isLead) && destination[source.size()] == '\\') {
         return PathRelation::DestinationInside;
     }
     return PathRelation::Apart;

@@ -4,6 +4,7 @@
 #include <stdint.h>
 
 #include "app/fields.h"
+#include "text/gbk.h"
 #include "text/text.h"
 
 struct CopyOutcome {
@@ -20,11 +21,14 @@ public:
     virtual CopyOutcome CopyFolderTree(const Text& source, const Text& destination) = 0;
 };
 
-// A path made absolute against the current directory; empty when it cannot be.
+// Paths as the file system sees them.
 class PathResolver {
 public:
     virtual ~PathResolver() = default;
+    // Made absolute against the current directory; empty when it cannot be.
     virtual Text FullPath(const Text& path) = 0;
+    // The lead bytes of the code page that paths are written in.
+    virtual LeadByteTest LeadBytes() { return IsGbkLeadByte; }
 };
 
 // The program's own message box: title "提示", one OK button, no icon, task-modal.
@@ -47,7 +51,7 @@ void Restore(TransferPorts& ports);  // 编辑框3 onto 编辑框2
 enum class PathRelation { Apart, Same, DestinationInside };
 // Compares two absolute paths by whole components, ASCII case ignored, '/' taken
 // as '\', trailing separators not counted.
-PathRelation RelatePaths(const Text& sourceFull, const Text& destinationFull);
+PathRelation RelatePaths(const Text& sourceFull, const Text& destinationFull, LeadByteTest isLead = IsGbkLeadByte);
 
 // The user's words for a failed copy.
 Text DescribeCopyFailure(const CopyOutcome& outcome);

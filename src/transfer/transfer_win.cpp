@@ -88,6 +88,8 @@ Text FullPathResolver::FullPath(const Text& path) {
     return full;
 }
 
+LeadByteTest FullPathResolver::LeadBytes() { return IsAnsiLeadByte; }
+
 void MessageBoxDesktop::ShowMessage(const Text& text) {
     // A task-modal box without owner leaves no window of ours active when it closes
     // (our windows are still disabled at that moment), so the keyboard would go

@@ -11,6 +11,7 @@ public:
 class FullPathResolver : public PathResolver {
 public:
     Text FullPath(const Text& path) override;
+    LeadByteTest LeadBytes() override;
 };
 
 // MessageBoxA: no owner, title "提示", OK only, no icon, task-modal.

@@ -7,5 +7,7 @@
 
 UniqueBstr ToBstr(const Text& text);  // never null, also for the empty Text
 Text FromWide(const wchar_t* wide);   // null gives the empty Text
+// A lead byte of the system's ANSI code page (the path's, whatever our texts' is).
+bool IsAnsiLeadByte(char c);
 // The system's words for an error code, without the closing line break; may be empty.
 Text SystemMessage(DWORD code);

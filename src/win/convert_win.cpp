@@ -21,6 +21,8 @@ Text FromWide(const wchar_t* wide) {
     return text;
 }
 
+bool IsAnsiLeadByte(char c) { return IsDBCSLeadByte(static_cast<BYTE>(c)) != FALSE; }
+
 Text SystemMessage(DWORD code) {
     char* message = nullptr;
     DWORD size =

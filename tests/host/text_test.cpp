@@ -106,4 +106,7 @@ TEST(RunDirectory, IsTheExecutablesFolderWithoutTrailingBackslash) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.runDirectory, Bytes(RunDirectoryFromModulePath(T(c.modulePath)))) << c.modulePath;
+    // On a system with a single-byte code page, E9 is the letter é and the 5C after it a backslash.
+    auto singleByte = [](char) { return false; };
+    EXPECT_EQ("C:\\caf\xE9", Bytes(RunDirectoryFromModulePath(T("C:\\caf\xE9\\Vornask.exe"), singleByte)));
 }

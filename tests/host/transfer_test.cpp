@@ -115,4 +115,8 @@ TEST(RelatePaths, ComparesWholeComponentsIgnoringAsciiCase) {
     for (const Case& c : cases) {
         EXPECT_EQ(c.relation, RelatePaths(T(c.source), T(c.destination))) << c.source << " | " << c.destination;
     }
+    // The code page of the paths decides what a separator is: é (E9) then a backslash.
+    auto singleByte = [](char) { return false; };
+    EXPECT_EQ(PathRelation::DestinationInside, RelatePaths(T("C:\\caf\xE9"), T("C:\\caf\xE9\\x"), singleByte));
+    EXPECT_EQ(PathRelation::Same, RelatePaths(T("C:\\caf\xE9\\"), T("C:\\CAF\xE9"), singleByte));
 }
