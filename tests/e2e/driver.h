@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "../common/files_win.h"
 #include "app/layout.h"
 
 // VORNASK_TIMEOUT_SCALE stretches every wait: an emulated 32-bit run is far slower.
@@ -21,9 +22,6 @@ bool WaitFor(Condition condition, double seconds = 20) {
     return true;
 }
 
-std::string ReadWholeFile(const std::string& path);
-void WriteWholeFile(const std::string& path, const std::string& bytes);
-std::string FreshFolder(const std::string& name);
 std::string WindowText(HWND window);
 std::string ClassName(HWND window);
 
