@@ -112,3 +112,12 @@ TEST_F(SettingsE2E, AConfigIniThatCannotBeWrittenLoadsAndShowsNoMessage) {
     EXPECT_EQ(stored, app.ConfigIni());
     CloseWithEsc(app);
 }
+
+TEST_F(SettingsE2E, AValueTooLongForTheReadBufferLoadsCutAndIsStoredBackCut) {
+    std::string stored = "[config]\r\n" + kKey2 + "D:\\Game\r\n" + kKey3 + std::string(10240, 'b') + "\r\n";
+    Vornask app(stored.c_str());
+    ASSERT_TRUE(app.Start());
+    EXPECT_EQ(std::string(10239, 'b'), app.Text(kEditBox3));
+    EXPECT_EQ("[config]\r\n" + kKey2 + "D:\\Game\r\n" + kKey3 + std::string(10239, 'b') + "\r\n", app.ConfigIni());
+    CloseWithEsc(app);
+}
