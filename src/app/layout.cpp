@@ -7,7 +7,7 @@ namespace {
 constexpr int kInnerX = 8, kInnerY = 8;
 }  // namespace
 
-const ControlSpec kControls[9] = {
+const ControlLayout kControls[9] = {
     {kGroupBox1, ControlKind::GroupBox, 8, 8, 344, 176, texts::kGroupCaption},
     {kLabel3, ControlKind::Label, kInnerX + 16, kInnerY + 32, 56, 24, texts::kGameConfigLabel},
     {kEditBox2, ControlKind::EditBox, kInnerX + 80, kInnerY + 32, 184, 24, ""},

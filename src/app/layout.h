@@ -15,7 +15,7 @@ enum ControlId {
     kButton4 = 304,    // 按钮4, Browse for 编辑框3
 };
 
-struct ControlSpec {
+struct ControlLayout {
     ControlId id;
     ControlKind kind;
     int left, top, width, height;  // in the main window's client area
@@ -25,7 +25,7 @@ struct ControlSpec {
 constexpr int kWindowWidth = 364;
 constexpr int kWindowHeight = 219;
 
-extern const ControlSpec kControls[9];
+extern const ControlLayout kControls[9];
 
 // The tab order; after the last comes the first again.
 extern const ControlId kTabOrder[6];

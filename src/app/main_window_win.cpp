@@ -12,11 +12,11 @@ constexpr int kIconId = 1;
 
 ControlId EditOf(Field field) { return field == Field::GameConfig ? kEditBox2 : kEditBox3; }
 
-HWND CreateControl(HWND parent, HINSTANCE instance, const ControlSpec& spec) {
+HWND CreateControl(HWND parent, HINSTANCE instance, const ControlLayout& layout) {
     const char* className = "BUTTON";
     DWORD style = WS_CHILD;  // made visible once all are built
     DWORD exStyle = 0;
-    switch (spec.kind) {
+    switch (layout.kind) {
     case ControlKind::GroupBox:
         style |= BS_GROUPBOX;
         break;
@@ -33,8 +33,8 @@ HWND CreateControl(HWND parent, HINSTANCE instance, const ControlSpec& spec) {
         style |= WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER;
         break;
     }
-    return CreateWindowExA(exStyle, className, spec.text, style, spec.left, spec.top, spec.width, spec.height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+    return CreateWindowExA(exStyle, className, layout.text, style, layout.left, layout.top, layout.width, layout.height,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance, nullptr);
 }
 
 bool KeyDown(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
@@ -68,11 +68,11 @@ bool MainWindow::Build(HINSTANCE instance, WindowEvents& events) {
 
     HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    for (const ControlSpec& spec : kControls) {
-        HWND control = CreateControl(window_, instance, spec);
+    for (const ControlLayout& layout : kControls) {
+        HWND control = CreateControl(window_, instance, layout);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
-    for (const ControlSpec& spec : kControls) ShowWindow(Control(spec.id), SW_SHOWNA);
+    for (const ControlLayout& layout : kControls) ShowWindow(Control(layout.id), SW_SHOWNA);
     return true;
 }
 

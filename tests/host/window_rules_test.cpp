@@ -6,9 +6,9 @@
 #include "app/layout.h"
 
 namespace {
-const ControlSpec& SpecOf(ControlId id) {
-    for (const ControlSpec& spec : kControls) {
-        if (spec.id == id) return spec;
+const ControlLayout& LayoutOf(ControlId id) {
+    for (const ControlLayout& layout : kControls) {
+        if (layout.id == id) return layout;
     }
     ADD_FAILURE() << "no control " << id;
     return kControls[0];
@@ -33,11 +33,11 @@ TEST(Layout, InnerControlsStandAtTheGroupBoxOffset) {
     };
     std::set<int> seen;
     for (const Case& c : cases) {
-        const ControlSpec& spec = SpecOf(c.id);
-        EXPECT_EQ(c.left, spec.left) << c.id;
-        EXPECT_EQ(c.top, spec.top) << c.id;
-        EXPECT_EQ(c.width, spec.width) << c.id;
-        EXPECT_EQ(c.height, spec.height) << c.id;
+        const ControlLayout& layout = LayoutOf(c.id);
+        EXPECT_EQ(c.left, layout.left) << c.id;
+        EXPECT_EQ(c.top, layout.top) << c.id;
+        EXPECT_EQ(c.width, layout.width) << c.id;
+        EXPECT_EQ(c.height, layout.height) << c.id;
         seen.insert(c.id);
     }
     EXPECT_EQ(9u, seen.size());

@@ -113,22 +113,22 @@ TEST_F(MainWindowTest, StandsWhereTheLayoutPutsIt) {
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_FALSE(style & WS_THICKFRAME);
-    for (const ControlSpec& spec : kControls) {
+    for (const ControlLayout& layout : kControls) {
         RECT rect;
-        GetWindowRect(window.Control(spec.id), &rect);
+        GetWindowRect(window.Control(layout.id), &rect);
         MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&rect), 2);
-        EXPECT_EQ(spec.left, rect.left) << spec.id;
-        EXPECT_EQ(spec.top, rect.top) << spec.id;
-        EXPECT_EQ(spec.width, rect.right - rect.left) << spec.id;
-        EXPECT_EQ(spec.height, rect.bottom - rect.top) << spec.id;
+        EXPECT_EQ(layout.left, rect.left) << layout.id;
+        EXPECT_EQ(layout.top, rect.top) << layout.id;
+        EXPECT_EQ(layout.width, rect.right - rect.left) << layout.id;
+        EXPECT_EQ(layout.height, rect.bottom - rect.top) << layout.id;
         char text[64] = "";
-        GetWindowTextA(window.Control(spec.id), text, sizeof(text));
-        EXPECT_STREQ(spec.text, text) << spec.id;
+        GetWindowTextA(window.Control(layout.id), text, sizeof(text));
+        EXPECT_STREQ(layout.text, text) << layout.id;
         EXPECT_EQ(GetStockObject(DEFAULT_GUI_FONT),
-                  reinterpret_cast<HGDIOBJ>(SendMessageA(window.Control(spec.id), WM_GETFONT, 0, 0)))
-            << spec.id;
-        if (spec.kind == ControlKind::Button) {
-            EXPECT_EQ(BS_PUSHBUTTON, GetWindowLongA(window.Control(spec.id), GWL_STYLE) & 0x0F) << spec.id;
+                  reinterpret_cast<HGDIOBJ>(SendMessageA(window.Control(layout.id), WM_GETFONT, 0, 0)))
+            << layout.id;
+        if (layout.kind == ControlKind::Button) {
+            EXPECT_EQ(BS_PUSHBUTTON, GetWindowLongA(window.Control(layout.id), GWL_STYLE) & 0x0F) << layout.id;
         }
     }
 }
