@@ -21,7 +21,6 @@ for p in "${packages[@]}"; do
 done
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386
-  need_update=1
 fi
 for p in "${i386_packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
