@@ -29,7 +29,6 @@ public:
     Text Left(size_t size) const;
 
     friend bool operator==(const Text& a, const Text& b);
-    friend bool operator!=(const Text& a, const Text& b) { return !(a == b); }
 
 private:
     void Reserve(size_t capacity);

@@ -1,6 +1,7 @@
 // The remembered folders: config.ini beside the exe, and the first-run default.
 #include <gtest/gtest.h>
 
+#include "../common/registry_win.h"
 #include "driver.h"
 #include "text/texts.h"
 
@@ -12,16 +13,11 @@ const std::string kKey3 = std::string(texts::kBackupKey) + "=";
 
 class SettingsE2E : public ::testing::Test {
 protected:
-    static constexpr char kKey[] = "Software\\Tencent\\LOL";
-    void SetUp() override { RegDeleteKeyA(HKEY_CURRENT_USER, kKey); }
-    void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, kKey); }
-    void SetInstallPath(DWORD type, const std::string& text) {
-        HKEY key;
-        ASSERT_EQ(ERROR_SUCCESS,
-                  RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
-        RegSetValueExA(key, "InstallPath", 0, type, reinterpret_cast<const BYTE*>(text.c_str()),
-                       static_cast<DWORD>(text.size() + 1));
-        RegCloseKey(key);
+    void SetUp() override { DeleteInstallPath(); }
+    void TearDown() override { DeleteInstallPath(); }
+    // A string value as an installer writes it: with its terminating zero.
+    static void SetInstallPath(DWORD type, const std::string& text) {
+        ASSERT_TRUE(StoreInstallPath(type, text + '\0'));
     }
     static void CloseWithEsc(Vornask& app) {
         app.Press(VK_ESCAPE);

@@ -114,7 +114,10 @@ public:
         }
         if (failExpand) return 0;
         uint32_t needed = static_cast<uint32_t>(out.size() + 1);
-        if (buffer && size >= needed) out.copy(buffer, out.size()), buffer[out.size()] = '\0';
+        if (buffer && size >= needed) {
+            out.copy(buffer, out.size());
+            buffer[out.size()] = '\0';
+        }
         return needed;
     }
 

@@ -3,6 +3,7 @@
 
 #include "settings/settings_win.h"
 #include "text/texts.h"
+#include "../common/registry_win.h"
 #include "win_test_util.h"
 
 namespace {
@@ -56,17 +57,8 @@ namespace {
 
 class RegistryTest : public ::testing::Test {
 protected:
-    static constexpr char kKey[] = "Software\\Tencent\\LOL";
-    void SetUp() override { RegDeleteKeyA(HKEY_CURRENT_USER, kKey); }
-    void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, kKey); }
-    void Store(DWORD type, const std::string& data) {
-        HKEY key;
-        ASSERT_EQ(ERROR_SUCCESS,
-                  RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
-        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, "InstallPath", 0, type, reinterpret_cast<const BYTE*>(data.data()),
-                                                static_cast<DWORD>(data.size())));
-        RegCloseKey(key);
-    }
+    void SetUp() override { DeleteInstallPath(); }
+    void TearDown() override { DeleteInstallPath(); }
     std::string Read() {
         RegistryFunctions registry;
         return Bytes(ReadRegistryText(registry, CurrentUserKey(), T(texts::kInstallPathRegistryPath)));
@@ -92,7 +84,7 @@ TEST_F(RegistryTest, GivesStringsAsStoredAndExpandsExpandableOnes) {
         {REG_MULTI_SZ, std::string("D:\\A\0D:\\B\0\0", 11), ""},
     };
     for (const Case& c : cases) {
-        Store(c.type, c.data);
+        ASSERT_TRUE(StoreInstallPath(c.type, c.data));
         EXPECT_EQ(c.text, Read()) << c.type << " " << c.data;
     }
 }
